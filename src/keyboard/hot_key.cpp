@@ -105,11 +105,11 @@ bool HotKey::loadIcon(const std::string& source) {
     return icon != nullptr;
 }
 
-void HotKey::setIcon(const std::string& source) {
+void HotKey::setIcon(std::string source) {
     icon.reset();
     iconSource.clear();
     if (loadIcon(source)) {
-        iconSource = source;
+        iconSource = std::move(source);
     } else if (programDir && loadIcon(*programDir + "icons\\computadora.ico")) {
         iconSource = defaultIconSource;
     }

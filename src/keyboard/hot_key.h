@@ -62,7 +62,7 @@ public:
     void setTarget(const std::string& file);
     void bind(const std::string& file, const std::string& dirSource);
     bool loadIcon(const std::string& source);
-    void setIcon(const std::string& source);
+    void setIcon(std::string source);
     void launch() const;
     void clear();
 
