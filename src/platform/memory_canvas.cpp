@@ -22,6 +22,8 @@ std::unique_ptr<Canvas> MemoryCanvas::createOffscreen(Size size) const {
 
 void MemoryCanvas::copyFrom(const Canvas& offscreen, Point at) {
     const auto& source = dynamic_cast<const MemoryCanvas&>(offscreen);
+    // The log shows what was composed, then the copy that put it on screen.
+    calls.insert(calls.end(), source.calls.begin(), source.calls.end());
     drawBitmap(source.picture, at);
     if (logCalls) calls.back().op = Op::Copy;
 }

@@ -15,7 +15,8 @@ class MemoryIcon : public Icon {
 };
 
 // A portable canvas over a Bitmap that draws bitmaps, icons and boxes for real and keeps a log
-// of every call, so tests can check what was drawn and in which order. Text uses fixed metrics
+// of every call, so tests can check what was drawn and in which order; a copy brings the log of
+// the off-screen picture along. Text uses fixed metrics
 // (a cell of half the font height per character) and only fills its cells.
 class MemoryCanvas : public Canvas {
   public:
