@@ -1,0 +1,38 @@
+#include "platform/win32/picture_box.h"
+
+namespace win32 {
+
+bool PictureBox::create(HWND parent, Point at) {
+    const Size size = canvas.size();
+    canvas.onChanged = [this] {
+        if (handle()) InvalidateRect(handle(), nullptr, FALSE);
+    };
+    Creation c;
+    c.className = L"MarlowinPicture";
+    c.style = WS_CHILD | WS_VISIBLE;
+    c.place = {at.x, at.y, at.x + size.width, at.y + size.height};
+    c.parent = parent;
+    return Window::create(c);
+}
+
+LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1; // the picture covers every pixel
+    case WM_PAINT:
+        paint();
+        return 0;
+    default:
+        return Window::handleMessage(message, wParam, lParam);
+    }
+}
+
+void PictureBox::paint() {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(handle(), &ps);
+    const RECT& r = ps.rcPaint;
+    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, canvas.dc(), r.left, r.top, SRCCOPY);
+    EndPaint(handle(), &ps);
+}
+
+} // namespace win32
