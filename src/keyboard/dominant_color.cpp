@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <span>
 #include <vector>
 
 // The same colour as the plain scan, found without comparing each pixel with every cluster.
@@ -50,16 +51,24 @@ class Coverage {
     Coverage() : bits_(std::size_t(1) << 18) {}
     bool covers(Color c) const { return bits_[c >> 6] >> (c & 63) & 1; }
     void add(const Rgb8& centre) {
+        const int left = low(centre.red), right = high(centre.red);
         for (int b = low(centre.blue); b <= high(centre.blue); ++b)
-            for (int g = low(centre.green); g <= high(centre.green); ++g) {
-                const std::uint32_t base = std::uint32_t(b) << 16 | std::uint32_t(g) << 8;
-                for (int r = low(centre.red); r <= high(centre.red); ++r)
-                    set(base | std::uint32_t(r));
-            }
+            for (int g = low(centre.green); g <= high(centre.green); ++g)
+                setRun(std::uint32_t(b) << 16 | std::uint32_t(g) << 8, left, right);
     }
 
   private:
-    void set(std::uint32_t c) { bits_[c >> 6] |= std::uint64_t(1) << (c & 63); }
+    // Reds left..right of one green and blue: 9 bits at most, in one or two words.
+    void setRun(std::uint32_t base, int left, int right) {
+        const std::uint32_t first = base | std::uint32_t(left), last = base | std::uint32_t(right);
+        const std::uint64_t all = ~std::uint64_t(0);
+        if (first >> 6 == last >> 6) {
+            bits_[first >> 6] |= (all >> (63 - (last & 63))) & (all << (first & 63));
+        } else {
+            bits_[first >> 6] |= all << (first & 63);
+            bits_[last >> 6] |= all >> (63 - (last & 63));
+        }
+    }
     std::vector<std::uint64_t> bits_;
 };
 
@@ -68,67 +77,69 @@ struct Clusters {
     Coverage coverage;
 };
 
+// Column by column, as the clusters must open. Walking down one column of a row-major picture
+// misses the cache at every row, so a strip of columns is read a row at a time, with the rows
+// ahead asked for early, and turned on its side.
 void openClusters(const Bitmap& picture, Clusters& clusters) {
+    constexpr int stripWidth = 64, rowsAhead = 32;
     const int width = picture.width(), height = picture.height();
-    const Color* pixels = picture.pixels().data();
-    for (int x = 0; x < width; ++x)
+    std::vector<Color> strip(std::size_t(std::min(stripWidth, width)) * std::size_t(height));
+    for (int left = 0; left < width; left += stripWidth) {
+        const int columns = std::min(stripWidth, width - left);
         for (int y = 0; y < height; ++y) {
-            const Color c = pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+            if (y + rowsAhead < height)
+                for (int i = 0; i < columns; i += 16)
+                    __builtin_prefetch(picture.row(y + rowsAhead) + left + i);
+            const Color* row = picture.row(y) + left;
+            for (int i = 0; i < columns; ++i)
+                strip[std::size_t(i) * std::size_t(height) + std::size_t(y)] = row[i];
+        }
+        for (std::size_t i = 0; i < std::size_t(columns) * std::size_t(height); ++i) {
+            const Color c = strip[i];
             if (c == 0 || clusters.coverage.covers(c)) continue;
             clusters.centres.push_back(componentsOf(c));
             clusters.coverage.add(clusters.centres.back());
             if (clusters.centres.size() == maxClusters) return;
         }
+    }
 }
 
 // The picture's pixels grouped by their red value, each kept as its green and blue (c >> 8).
-// Black is left out.
+// Black pixels are among those of red 0, as green and blue 0.
 class RedBuckets {
   public:
     explicit RedBuckets(const Bitmap& picture)
-        : pool_(std::make_unique_for_overwrite<std::uint16_t[]>(poolSize(picture))) {
-        std::array<std::uint16_t*, 256> cursor{}, end{};
-        for (const Color c : picture.pixels()) {
-            if (c == 0) continue;
-            const unsigned red = c & 0xFF;
-            if (cursor[red] == end[red]) {
-                closeBlock(red, cursor[red]);
-                cursor[red] = openBlock(red);
-                end[red] = cursor[red] + blockSize;
-            }
-            *cursor[red]++ = std::uint16_t(c >> 8);
-        }
-        for (unsigned red = 0; red < 256; ++red)
-            closeBlock(red, cursor[red]);
+        : values_(std::make_unique_for_overwrite<std::uint16_t[]>(picture.pixels().size())) {
+        const auto pixels = picture.pixels();
+        countReds(pixels);
+        std::array<std::uint32_t, 256> next;
+        std::copy(start_.begin(), start_.end() - 1, next.begin());
+        for (const Color c : pixels)
+            values_[next[c & 0xFF]++] = std::uint16_t(c >> 8);
     }
 
-    template <class Visit> void forEach(unsigned red, Visit visit) const {
-        for (const auto& block : blocks_[red])
-            for (const std::uint16_t* v = pool_.get() + block.start; v != pool_.get() + block.end; ++v)
-                visit(*v);
+    std::span<const std::uint16_t> ofRed(unsigned red) const {
+        return {values_.get() + start_[red], values_.get() + start_[red + 1]};
     }
 
   private:
-    static constexpr std::size_t blockSize = 4096;
-    struct Block {
-        std::size_t start, end;
-    };
-
-    static std::size_t poolSize(const Bitmap& picture) {
-        return (picture.pixels().size() / blockSize + 256 + 1) * blockSize;
-    }
-    std::uint16_t* openBlock(unsigned red) {
-        blocks_[red].push_back({used_, used_});
-        used_ += blockSize;
-        return pool_.get() + blocks_[red].back().start;
-    }
-    void closeBlock(unsigned red, const std::uint16_t* cursor) {
-        if (cursor) blocks_[red].back().end = std::size_t(cursor - pool_.get());
+    void countReds(std::span<const Color> pixels) {
+        // Four tallies, so that equal neighbours do not wait for each other's increment.
+        std::array<std::array<std::uint32_t, 256>, 4> tallies{};
+        std::size_t i = 0;
+        for (; i + 4 <= pixels.size(); i += 4)
+            for (int k = 0; k < 4; ++k)
+                ++tallies[k][pixels[i + k] & 0xFF];
+        for (; i < pixels.size(); ++i)
+            ++tallies[0][pixels[i] & 0xFF];
+        start_[0] = 0;
+        for (unsigned red = 0; red < 256; ++red)
+            start_[red + 1] =
+                start_[red] + tallies[0][red] + tallies[1][red] + tallies[2][red] + tallies[3][red];
     }
 
-    std::unique_ptr<std::uint16_t[]> pool_;
-    std::size_t used_ = 0;
-    std::array<std::vector<Block>, 256> blocks_;
+    std::unique_ptr<std::uint16_t[]> values_;
+    std::array<std::uint32_t, 257> start_;
 };
 
 // For one red value, the cluster of every green and blue: the lowest id within reach.
@@ -168,22 +179,28 @@ std::array<std::vector<std::uint16_t>, 256> clustersByRed(const std::vector<Rgb8
 std::vector<std::uint32_t> countClusters(const Bitmap& picture, const std::vector<Rgb8>& centres) {
     const RedBuckets buckets(picture);
     const auto byRed = clustersByRed(centres);
-    // Two tallies, alternating, so that a run of one cluster is not one long chain of increments.
-    std::vector<std::uint32_t> even(maxClusters + 1), odd(maxClusters + 1);
+    // Four tallies again; the last slot of each takes the pixels of no cluster.
+    std::array<std::vector<std::uint32_t>, 4> tallies;
+    for (auto& tally : tallies)
+        tally.assign(maxClusters + 1, 0);
     Slab slab;
     for (unsigned red = 0; red < 256; ++red) {
         if (byRed[red].empty()) continue;
         slab.paint(byRed[red], centres);
-        bool flip = false;
-        buckets.forEach(red, [&](std::uint16_t greenBlue) {
-            ++(flip ? odd : even)[slab.at(greenBlue)];
-            flip = !flip;
-        });
+        const auto values = buckets.ofRed(red);
+        std::size_t i = 0;
+        for (; i + 4 <= values.size(); i += 4)
+            for (int k = 0; k < 4; ++k)
+                ++tallies[k][slab.at(values[i + k])];
+        for (; i < values.size(); ++i)
+            ++tallies[0][slab.at(values[i])];
+        // Black was counted where red, green and blue are 0: take it back out.
+        if (red == 0) tallies[0][slab.at(0)] -= std::uint32_t(std::count(values.begin(), values.end(), 0));
         slab.erase(byRed[red], centres);
     }
     std::vector<std::uint32_t> counts(centres.size());
     for (std::size_t id = 0; id < counts.size(); ++id)
-        counts[id] = even[id] + odd[id];
+        counts[id] = tallies[0][id] + tallies[1][id] + tallies[2][id] + tallies[3][id];
     return counts;
 }
 
