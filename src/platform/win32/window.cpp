@@ -6,9 +6,11 @@ namespace {
 
 void registerClassOnce(const wchar_t* name, HBRUSH background, HICON icon, WNDPROC procedure) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW existing{sizeof existing};
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
     if (GetClassInfoExW(instance, name, &existing)) return;
-    WNDCLASSEXW wc{sizeof wc};
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
