@@ -1,6 +1,7 @@
 #include "platform/memory_canvas.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -42,30 +43,34 @@ void MemoryCanvas::drawBitmap(const Bitmap& bitmap, Point at) {
 }
 
 void MemoryCanvas::stretchBitmap(const Bitmap& bitmap, Rect dest) {
-    if (!bitmap.empty() && dest.width() > 0 && dest.height() > 0) {
-        for (int y = std::max(dest.top, 0); y < std::min(dest.bottom, picture.height()); ++y) {
-            const int sy = (y - dest.top) * bitmap.height() / dest.height();
-            for (int x = std::max(dest.left, 0); x < std::min(dest.right, picture.width()); ++x)
-                picture.setPixel(x, y, bitmap.pixel((x - dest.left) * bitmap.width() / dest.width(), sy));
-        }
-    }
+    if (!bitmap.empty() && dest.width() > 0 && dest.height() > 0) scaleInto(bitmap, nullptr, dest);
     log({Op::Stretch, dest, {}, &bitmap});
 }
 
 void MemoryCanvas::drawIcon(const Icon& icon, Point at, Size size) {
     const auto* image = dynamic_cast<const MemoryIcon*>(&icon);
     if (size.width == 0 && size.height == 0) size = icon.naturalSize();
-    if (image && !image->image.empty() && size.width > 0 && size.height > 0) {
-        const Bitmap& pixels = image->image;
-        for (int y = std::max(at.y, 0); y < std::min(at.y + size.height, picture.height()); ++y) {
-            const int sy = (y - at.y) * pixels.height() / size.height;
-            for (int x = std::max(at.x, 0); x < std::min(at.x + size.width, picture.width()); ++x) {
-                const int sx = (x - at.x) * pixels.width() / size.width;
-                if (image->mask.pixel(sx, sy) != 0) picture.setPixel(x, y, pixels.pixel(sx, sy));
-            }
-        }
+    const Rect dest{at.x, at.y, at.x + size.width, at.y + size.height};
+    if (image && !image->image.empty() && size.width > 0 && size.height > 0)
+        scaleInto(image->image, &image->mask, dest);
+    log({Op::Icon, dest, {}, &icon});
+}
+
+// Nearest-neighbour scaling of source onto dest; where a mask is given, only its non-zero pixels.
+void MemoryCanvas::scaleInto(const Bitmap& source, const Bitmap* mask, Rect dest) {
+    const int left = std::max(dest.left, 0), right = std::min(dest.right, picture.width());
+    if (left >= right) return;
+    std::vector<int> columns(std::size_t(right - left));
+    for (int x = left; x < right; ++x)
+        columns[std::size_t(x - left)] = int(std::int64_t(x - dest.left) * source.width() / dest.width());
+    for (int y = std::max(dest.top, 0); y < std::min(dest.bottom, picture.height()); ++y) {
+        const int sy = int(std::int64_t(y - dest.top) * source.height() / dest.height());
+        const Color* from = source.row(sy);
+        const Color* opaque = mask ? mask->row(sy) : nullptr;
+        Color* to = picture.row(y) + left;
+        for (int i = 0; i < right - left; ++i)
+            if (!opaque || opaque[columns[std::size_t(i)]] != 0) to[i] = from[columns[std::size_t(i)]];
     }
-    log({Op::Icon, {at.x, at.y, at.x + size.width, at.y + size.height}, {}, &icon});
 }
 
 void MemoryCanvas::fill(Rect rect, Color color) {

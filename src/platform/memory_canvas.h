@@ -22,9 +22,10 @@ class MemoryCanvas : public Canvas {
   public:
     enum class Op { Bitmap, Stretch, Icon, RoundRect, Text, Copy };
     struct Call {
-        Call(Op op, Rect rect, std::string text = {}, const void* source = nullptr, Color ink = 0, Color back = 0,
-             Font font = {})
-            : op(op), rect(rect), text(std::move(text)), source(source), ink(ink), back(back), font(std::move(font)) {}
+        Call(Op op, Rect rect, std::string text = {}, const void* source = nullptr, Color ink = 0,
+             Color back = 0, Font font = {})
+            : op(op), rect(rect), text(std::move(text)), source(source), ink(ink), back(back),
+              font(std::move(font)) {}
         Op op;
         Rect rect;
         std::string text;             // Text: the text; Icon: empty
@@ -52,5 +53,6 @@ class MemoryCanvas : public Canvas {
 
   private:
     void fill(Rect rect, Color color);
+    void scaleInto(const Bitmap& source, const Bitmap* mask, Rect dest);
     void log(Call call);
 };
