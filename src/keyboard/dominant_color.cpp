@@ -72,34 +72,54 @@ class Coverage {
     std::vector<std::uint64_t> bits_;
 };
 
-struct Clusters {
+class Clusters {
+  public:
+    bool full() const { return centres.size() == maxClusters; }
+    // A pixel in scan order opens a cluster unless one reaches it already.
+    void offer(Color c) {
+        if (c == 0 || coverage.covers(c)) return;
+        centres.push_back(componentsOf(c));
+        coverage.add(centres.back());
+    }
+
     std::vector<Rgb8> centres;
     Coverage coverage;
 };
 
-// Column by column, as the clusters must open. Walking down one column of a row-major picture
-// misses the cache at every row, so a strip of columns is read a row at a time, with the rows
-// ahead asked for early, and turned on its side.
+// Walking down one column of a row-major picture misses the cache at every row, so a strip of
+// columns is read a row at a time, with the rows ahead asked for early, and turned on its side.
+void readStripOnItsSide(const Bitmap& picture, int left, int columns, std::vector<Color>& strip) {
+    constexpr int rowsAhead = 32;
+    const int height = picture.height();
+    for (int y = 0; y < height; ++y) {
+        if (y + rowsAhead < height)
+            for (int i = 0; i < columns; i += 16)
+                __builtin_prefetch(picture.row(y + rowsAhead) + left + i);
+        const Color* row = picture.row(y) + left;
+        for (int i = 0; i < columns; ++i)
+            strip[std::size_t(i) * std::size_t(height) + std::size_t(y)] = row[i];
+    }
+}
+
+// Column by column, top to bottom, until the table is full.
 void openClusters(const Bitmap& picture, Clusters& clusters) {
-    constexpr int stripWidth = 64, rowsAhead = 32;
     const int width = picture.width(), height = picture.height();
+    constexpr std::size_t stripPixels = std::size_t(1) << 22;
+    const int stripWidth =
+        int(std::clamp<std::size_t>(stripPixels / std::size_t(std::max(height, 1)), 1, 64));
+    if (stripWidth == 1) { // too tall for strips; such a picture has few columns
+        for (int x = 0; x < width && !clusters.full(); ++x)
+            for (int y = 0; y < height && !clusters.full(); ++y)
+                clusters.offer(picture.pixel(x, y));
+        return;
+    }
     std::vector<Color> strip(std::size_t(std::min(stripWidth, width)) * std::size_t(height));
     for (int left = 0; left < width; left += stripWidth) {
         const int columns = std::min(stripWidth, width - left);
-        for (int y = 0; y < height; ++y) {
-            if (y + rowsAhead < height)
-                for (int i = 0; i < columns; i += 16)
-                    __builtin_prefetch(picture.row(y + rowsAhead) + left + i);
-            const Color* row = picture.row(y) + left;
-            for (int i = 0; i < columns; ++i)
-                strip[std::size_t(i) * std::size_t(height) + std::size_t(y)] = row[i];
-        }
+        readStripOnItsSide(picture, left, columns, strip);
         for (std::size_t i = 0; i < std::size_t(columns) * std::size_t(height); ++i) {
-            const Color c = strip[i];
-            if (c == 0 || clusters.coverage.covers(c)) continue;
-            clusters.centres.push_back(componentsOf(c));
-            clusters.coverage.add(clusters.centres.back());
-            if (clusters.centres.size() == maxClusters) return;
+            clusters.offer(strip[i]);
+            if (clusters.full()) return;
         }
     }
 }

@@ -120,9 +120,25 @@ Bitmap tiedHalves(std::mt19937& random) {
     return picture;
 }
 
+// The most frequent colour only in the first columns, fewer of each other colour to its right:
+// its last pixel lies far from the right edge.
+Bitmap leaderOnTheLeft(std::mt19937& random) {
+    Bitmap picture = shuffledPalette(random, 3000, 90, 30);
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 30; ++y)
+            picture.setPixel(x, y, rgb(3, 250, 3));
+    return picture;
+}
+
+// Taller than any strip of columns the scan reads at once.
+Bitmap tallerThanAStrip(std::mt19937& random) {
+    return shuffledPalette(random, 12, 2, 2'200'000);
+}
+
 const PictureCase pictureCases[] = {
     {"FullRangeNoise", [](std::mt19937& r) { return noise(r, 120, 90, 0, 255, 1, 0.0); }},
     {"NoiseWithBlack", [](std::mt19937& r) { return noise(r, 97, 61, 0, 255, 1, 0.3); }},
+    {"NearBlackAmongBlack", [](std::mt19937& r) { return noise(r, 60, 50, 0, 9, 1, 0.4); }},
     {"NearColours", [](std::mt19937& r) { return noise(r, 80, 70, 90, 130, 1, 0.05); }},
     {"NearColoursInSteps", [](std::mt19937& r) { return noise(r, 64, 64, 60, 110, 3, 0.0); }},
     {"EdgesOfTheCube", [](std::mt19937& r) { return noise(r, 50, 40, 0, 255, 85, 0.1); }},
@@ -133,6 +149,8 @@ const PictureCase pictureCases[] = {
     {"NearlyFullTable", [](std::mt19937& r) { return shuffledPalette(r, 6000, 160, 100); }},
     {"TiedCounts", [](std::mt19937& r) { return shuffledPalette(r, 40, 20, 20); }},
     {"TiedHalves", tiedHalves},
+    {"LeaderOnTheLeft", leaderOnTheLeft},
+    {"TallerThanAStrip", tallerThanAStrip},
     {"OneColumn", [](std::mt19937& r) { return noise(r, 1, 500, 100, 120, 1, 0.1); }},
     {"OneRow", [](std::mt19937& r) { return noise(r, 500, 1, 100, 120, 1, 0.1); }},
 };
