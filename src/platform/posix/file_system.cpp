@@ -1,10 +1,13 @@
 #include "platform/file_system.h"
 
+#include "platform/posix/native_path.h"
+
 #include <cstdio>
 #include <memory>
 
 std::optional<std::vector<unsigned char>> readWholeFile(const std::string& path) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(nativePath(path).c_str(), "rb"),
+                                                         &std::fclose);
     if (!file) return std::nullopt;
     std::vector<unsigned char> data;
     unsigned char buffer[65536];
