@@ -50,7 +50,7 @@ bool isInk(J_COLOR_SPACE space) {
 
 bool allocate(std::optional<Bitmap>& picture, JDIMENSION width, JDIMENSION height) noexcept {
     try {
-        picture.emplace(int(width), int(height));
+        picture.emplace(int(width), int(height), Bitmap::Uninitialized());
         return true;
     } catch (const std::bad_alloc&) {
         return false;
