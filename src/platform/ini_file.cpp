@@ -25,6 +25,7 @@ struct Line {
     std::string text;
     LineKind kind = LineKind::other;
     std::string name;
+    std::string foldedName; // what names are matched by
     std::string value;
 };
 
@@ -50,6 +51,7 @@ Line parseLine(std::string text) {
         if (const auto close = content.find(']'); close != std::string_view::npos) {
             line.kind = LineKind::section;
             line.name = trimmed(content.substr(1, close - 1));
+            line.foldedName = foldCase(line.name);
             return line;
         }
     }
@@ -58,6 +60,7 @@ Line parseLine(std::string text) {
     if (equals == std::string_view::npos) return line;
     line.kind = LineKind::key;
     line.name = trimmed(content.substr(0, equals));
+    line.foldedName = foldCase(line.name);
     line.value = trimmed(content.substr(equals + 1));
     return line;
 }
@@ -124,8 +127,9 @@ struct IniFile::Content {
     explicit Content(std::span<const unsigned char> bytes) : lines(linesOf(decodeText(bytes))) {}
 
     std::optional<std::size_t> sectionStart(std::string_view name) const {
+        const std::string wanted = foldCase(name);
         for (std::size_t i = 0; i < lines.size(); ++i)
-            if (lines[i].kind == LineKind::section && caseBlindEqual(lines[i].name, name)) return i;
+            if (lines[i].kind == LineKind::section && lines[i].foldedName == wanted) return i;
         return std::nullopt;
     }
 
@@ -137,8 +141,9 @@ struct IniFile::Content {
     }
 
     std::optional<std::size_t> keyLine(std::size_t start, std::string_view key) const {
+        const std::string wanted = foldCase(key);
         for (std::size_t i = start + 1, end = sectionEnd(start); i < end; ++i)
-            if (lines[i].kind == LineKind::key && caseBlindEqual(lines[i].name, key)) return i;
+            if (lines[i].kind == LineKind::key && lines[i].foldedName == wanted) return i;
         return std::nullopt;
     }
 
