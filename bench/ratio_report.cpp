@@ -8,14 +8,15 @@
 
 namespace {
 
-// The console output as usual, and the best time per iteration of every benchmark.
+// The console output as usual, and the best processor time per iteration of every benchmark:
+// on a machine shared with builds, wall time also counts the moments the benchmark waited.
 class BestTimes : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const auto& run : runs) {
             if (run.run_type != Run::RT_Iteration || run.iterations == 0 || run.error_occurred) continue;
-            const double seconds = run.real_accumulated_time / double(run.iterations);
+            const double seconds = run.cpu_accumulated_time / double(run.iterations);
             const auto [at, added] = best.try_emplace(run.benchmark_name(), seconds);
             if (!added) at->second = std::min(at->second, seconds);
         }
@@ -31,7 +32,7 @@ int runBenchmarksWithRatios(int argc, char** argv, const std::vector<Ratio>& rat
     BestTimes times;
     benchmark::RunSpecifiedBenchmarks(&times);
     benchmark::Shutdown();
-    std::printf("\nRatios of best times per iteration:\n");
+    std::printf("\nRatios of best processor times per iteration:\n");
     for (const auto& ratio : ratios) {
         const auto measured = times.best.find(ratio.measured), reference = times.best.find(ratio.reference);
         if (measured == times.best.end() || reference == times.best.end()) {

@@ -12,5 +12,5 @@ struct Ratio {
     double measuredScale = 1; // multiplies the measured time, for one taken on a known part of the work
 };
 
-// Runs the registered benchmarks and prints each ratio of the best times after them.
+// Runs the registered benchmarks and prints each ratio of the best processor times after them.
 int runBenchmarksWithRatios(int argc, char** argv, const std::vector<Ratio>& ratios);

@@ -10,12 +10,12 @@ mkdir -p "$log_dir"
 : >"$log"
 
 packages=(
-  cmake ninja-build g++ dpkg-dev
+  cmake ninja-build g++ dpkg-dev xz-utils
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools nasm
   libgtest-dev libgmock-dev googletest libbenchmark-dev libjpeg62-turbo-dev
   wine wine64 xvfb x11-utils xdotool imagemagick
   fp-utils
-  clang
+  clang libclang-rt-14-dev
 )
 
 fail() {
@@ -49,8 +49,9 @@ if ! has_deb_src; then
   fi
   need_update=1
 fi
-if ((need_update == 0)) && ! apt-cache showsrc libjpeg-turbo 2>/dev/null | grep -q '^Package:'; then
-  need_update=1
+if ((need_update == 0)); then
+  known_source=$(apt-cache showsrc libjpeg-turbo 2>/dev/null || true)
+  [[ $known_source == *"Package: libjpeg-turbo"* ]] || need_update=1
 fi
 ((${#missing[@]} > 0)) && need_update=1
 

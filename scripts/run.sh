@@ -34,9 +34,22 @@ log=$state/launcher.log
 (cd "$program_dir" && exec setsid wine Marlowin.exe </dev/null >"$log" 2>&1) &
 launcher=$!
 
+# The launcher's largest visible window: the keyboard, not a tooltip or a menu.
+main_window() {
+  local id best= best_area=0 WIDTH HEIGHT
+  for id in $(xdotool search --onlyvisible --classname '^marlowin\.exe$' 2>/dev/null || true); do
+    eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^(WIDTH|HEIGHT)=')"
+    if ((WIDTH * HEIGHT > best_area)); then
+      best=$id
+      best_area=$((WIDTH * HEIGHT))
+    fi
+  done
+  echo "$best"
+}
+
 window=
 for _ in $(seq 120); do
-  window=$(xdotool search --onlyvisible --classname '^marlowin\.exe$' 2>/dev/null | head -n 1 || true)
+  window=$(main_window)
   [[ -n $window ]] && break
   if ! kill -0 "$launcher" 2>/dev/null; then
     echo "run: the launcher ended before showing a window:" >&2

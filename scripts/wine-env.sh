@@ -98,6 +98,9 @@ bring_up() {
 case $action in
   start)
     with_lock bring_up
+    # Programs left by an interrupted run would disturb the tests.
+    wineserver -k 2>/dev/null || true
+    wineserver -w
     # A server that stays when no program runs makes every later start fast.
     setsid wineserver -p </dev/null >"$state/wineserver.log" 2>&1
     # Start the background services (services.exe, rpcss, the desktop) now, away from any test:

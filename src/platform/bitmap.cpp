@@ -2,12 +2,37 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
-Bitmap::Bitmap(int width, int height) {
+Bitmap::Bitmap(int width, int height) : Bitmap(width, height, Uninitialized()) {
+    std::fill_n(pixels_.get(), count(), Color(0));
+}
+
+Bitmap::Bitmap(int width, int height, Uninitialized) {
     if (width < 0 || height < 0) throw std::bad_alloc();
     width_ = width;
     height_ = height;
-    pixels_.assign(std::size_t(width) * std::size_t(height), 0);
+    pixels_ = std::make_unique_for_overwrite<Color[]>(count());
+}
+
+Bitmap::Bitmap(const Bitmap& other) : Bitmap(other.width_, other.height_, Uninitialized()) {
+    std::copy_n(other.pixels_.get(), count(), pixels_.get());
+}
+
+Bitmap& Bitmap::operator=(const Bitmap& other) {
+    if (this != &other) *this = Bitmap(other);
+    return *this;
+}
+
+Bitmap::Bitmap(Bitmap&& other) noexcept
+    : width_(std::exchange(other.width_, 0)), height_(std::exchange(other.height_, 0)),
+      pixels_(std::move(other.pixels_)) {}
+
+Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
+    width_ = std::exchange(other.width_, 0);
+    height_ = std::exchange(other.height_, 0);
+    pixels_ = std::move(other.pixels_);
+    return *this;
 }
 
 Bitmap Bitmap::copyRect(int x, int y, int width, int height) const {

@@ -5,6 +5,7 @@
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <new>
 #include <vector>
 
@@ -49,7 +50,7 @@ bool isInk(J_COLOR_SPACE space) {
 
 bool allocate(std::optional<Bitmap>& picture, JDIMENSION width, JDIMENSION height) noexcept {
     try {
-        picture.emplace(int(width), int(height));
+        picture.emplace(int(width), int(height), Bitmap::Uninitialized());
         return true;
     } catch (const std::bad_alloc&) {
         return false;
@@ -131,7 +132,8 @@ bool decodeInto(Decoding& d, std::span<const unsigned char> data, std::optional<
 } // namespace
 
 std::optional<Bitmap> decodeJpeg(std::span<const unsigned char> data) {
-    if (data.empty()) return std::nullopt;
+    // libjpeg takes the size as an unsigned long, 32 bits on Windows.
+    if (data.empty() || data.size() > std::numeric_limits<unsigned long>::max()) return std::nullopt;
     Decoding d{};
     d.info.err = jpeg_std_error(&d.errors.manager);
     d.errors.manager.error_exit = jumpBack;
