@@ -145,7 +145,7 @@ TEST_F(ApplicationTest, RefusedAutorunValueTurnsAutorunOff) {
     desktop.nextWrite = DesktopSession::AutorunWrite::refused;
     app.initialise(&picture, 681, 201);
     EXPECT_FALSE(app.inAutoRun);
-    EXPECT_EQ(dialogs.messages.back(), "Program can not added to autorun");
+    EXPECT_EQ(dialogs.messages.at(0), "Program can not added to autorun");  // before the skin loads
 
     desktop.nextWrite = DesktopSession::AutorunWrite::keyUnavailable;
     app.inAutoRun = true;
