@@ -6,14 +6,16 @@
 namespace {
 
 // The quotes keep a path with spaces from being taken for a program at its first space.
-std::string quoted(const std::string& path) { return "\"" + path + "\""; }
+std::string quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
 
 std::string folderOfProgram(const std::string& programPath) {
     const auto slash = programPath.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : programPath.substr(0, slash);
 }
 
-}  // namespace
+} // namespace
 
 void KeyboardApplication::initialise(Canvas* picture, int width, int height) {
     keyboard = std::make_unique<Clavant>();
@@ -102,7 +104,8 @@ void KeyboardApplication::shutdownSave() {
 void KeyboardApplication::addAutorun(const std::string& valueName, const std::string& command) {
     if (services.desktop->writeAutorunValue(valueName, command) == DesktopSession::AutorunWrite::refused) {
         inAutoRun = false;
-        if (services.keyboard.dialogs) services.keyboard.dialogs->showMessage("Program can not added to autorun");
+        if (services.keyboard.dialogs)
+            services.keyboard.dialogs->showMessage("Program can not added to autorun");
     }
 }
 
@@ -110,6 +113,10 @@ void KeyboardApplication::removeAutorun(const std::string& valueName) {
     services.desktop->deleteAutorunValue(valueName);
 }
 
-void KeyboardApplication::showWindows(WindowHandle window) { services.desktop->showWindows(window); }
+void KeyboardApplication::showWindows(WindowHandle window) {
+    services.desktop->showWindows(window);
+}
 
-void KeyboardApplication::hideWindows(WindowHandle window) { services.desktop->hideWindows(window); }
+void KeyboardApplication::hideWindows(WindowHandle window) {
+    services.desktop->hideWindows(window);
+}

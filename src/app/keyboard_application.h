@@ -12,7 +12,7 @@
 
 // What the settings act on in the main window.
 class MainWindowControl {
-public:
+  public:
     virtual ~MainWindowControl() = default;
     virtual Point position() = 0;
     virtual void moveTo(Point topLeft) = 0;
@@ -32,7 +32,7 @@ struct ApplicationServices {
 
 // The one application object: settings, skin catalogue and program folder; owns the keyboard.
 class KeyboardApplication {
-public:
+  public:
     static constexpr const char* autorunValueName = "ZOveVodiz";
     // A description file or the settings file listing more skins than this is not believed.
     static constexpr int maxSkinsPerSource = 4096;
@@ -66,7 +66,7 @@ public:
     void loadSkinCatalogue(const IniFile& settingsFile);
     void saveSkinCatalogue(IniFile& settingsFile) const;
 
-private:
+  private:
     void writeSettings(IniFile& file) const;
     void readSkinDescriptions();
 };

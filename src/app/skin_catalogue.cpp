@@ -10,10 +10,13 @@ int boundedCount(const IniFile& file, const std::string& section) {
     return std::clamp(file.readInteger(section, "CountSkin", 0), 0, KeyboardApplication::maxSkinsPerSource);
 }
 
-std::string skinSection(int n) { return "Skin_" + std::to_string(n); }
+std::string skinSection(int n) {
+    return "Skin_" + std::to_string(n);
+}
 
 bool listed(const std::vector<std::string>& list, const std::string& entry) {
-    return std::any_of(list.begin(), list.end(), [&](const std::string& e) { return caseBlindEqual(e, entry); });
+    return std::any_of(list.begin(), list.end(),
+                       [&](const std::string& e) { return caseBlindEqual(e, entry); });
 }
 
 // "C:" or "\\server\share" at the start of a path; empty when it has none.
@@ -32,7 +35,7 @@ std::vector<std::string> folders(const std::string& path) {
     return parts;
 }
 
-}  // namespace
+} // namespace
 
 std::string relativeToProgram(const std::string& path, const std::string& programDir) {
     const std::string drive = drivePart(path);
@@ -44,8 +47,10 @@ std::string relativeToProgram(const std::string& path, const std::string& progra
            caseBlindEqual(pathFolders[shared], baseFolders[shared]))
         ++shared;
     std::string relative;
-    for (std::size_t i = shared; i < baseFolders.size(); ++i) relative += "..\\";
-    for (std::size_t i = shared; i < pathFolders.size(); ++i) relative += pathFolders[i] + "\\";
+    for (std::size_t i = shared; i < baseFolders.size(); ++i)
+        relative += "..\\";
+    for (std::size_t i = shared; i < pathFolders.size(); ++i)
+        relative += pathFolders[i] + "\\";
     return relative + rest.substr(rest.find_last_of('\\') + 1);
 }
 
@@ -53,7 +58,8 @@ void KeyboardApplication::loadSkinCatalogue(const IniFile& settingsFile) {
     const int stored = boundedCount(settingsFile, "Setting");
     for (int n = 1; n <= stored; ++n) {
         skinTitles.push_back(settingsFile.readString(skinSection(n), "Title", "NoName"));
-        skinFiles.push_back(relativeToProgram(settingsFile.readString(skinSection(n), "FileName", ""), programDir));
+        skinFiles.push_back(
+            relativeToProgram(settingsFile.readString(skinSection(n), "FileName", ""), programDir));
     }
     readSkinDescriptions();
 }

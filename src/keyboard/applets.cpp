@@ -20,7 +20,8 @@ void Clavant::loadApplets() {
 
 void Clavant::buildAppletMenu() {
     if (!services.appletMenu) return;
-    for (int n = 0; n < appletCount; ++n) services.appletMenu->addApplet(applets[std::size_t(n)].title);
+    for (int n = 0; n < appletCount; ++n)
+        services.appletMenu->addApplet(applets[std::size_t(n)].title);
 }
 
 Applet Clavant::findApplet(const std::string& title) const {

@@ -4,18 +4,21 @@
 
 namespace {
 
-std::string sectionOf(int index) { return "Key" + std::to_string(index); }
+std::string sectionOf(int index) {
+    return "Key" + std::to_string(index);
+}
 
 // A stored working folder as a folder with exactly one trailing backslash.
 std::string storedWorkDir(const std::string& value) {
     std::string dir = folderPart(value);
     if (dir.empty()) return dir;
     dir = withTrailingBackslash(dir);
-    while (dir.size() >= 2 && dir[dir.size() - 1] == '\\' && dir[dir.size() - 2] == '\\') dir.pop_back();
+    while (dir.size() >= 2 && dir[dir.size() - 1] == '\\' && dir[dir.size() - 2] == '\\')
+        dir.pop_back();
     return dir;
 }
 
-}  // namespace
+} // namespace
 
 void Clavant::writeBindings(IniFile& file) const {
     for (int n = 0; n < keyCount; ++n) {

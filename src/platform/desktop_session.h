@@ -7,7 +7,7 @@ using WindowHandle = void*;
 
 // The process's place in the desktop: its windows, its autorun entry, its own file.
 class DesktopSession {
-public:
+  public:
     enum class AutorunWrite { keyUnavailable, written, refused };
 
     virtual ~DesktopSession() = default;

@@ -6,7 +6,7 @@
 #include <string>
 
 class FakeMainWindow : public MainWindowControl {
-public:
+  public:
     Point at{-1, -1};
     Size size{681, 254};
     Size screen{1024, 768};
@@ -26,7 +26,7 @@ public:
 };
 
 class FakeDesktop : public DesktopSession {
-public:
+  public:
     std::string program = "D:\\Marlowin\\Marlowin.exe";
     std::map<std::string, std::string> runValues;
     AutorunWrite nextWrite = AutorunWrite::written;

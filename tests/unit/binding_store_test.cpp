@@ -11,7 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class BindingStoreTest : public ::testing::Test {
-protected:
+  protected:
     fs::path folder = fs::temp_directory_path() / ("marlowin-keys-" + std::to_string(::getpid()));
     FakeShell shell;
     FakeDialogs dialogs;
@@ -38,13 +38,14 @@ protected:
     void start() { keyboard.init(false, &canvas, 681, 201, ""); }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(BindingStoreTest, BindingsSurviveASaveAndARead) {
     start();
     shell.files.insert("C:\\Программы\\p.exe");
     shell.icons.insert("C:\\Программы\\p.exe|0");
-    for (int index : {57, 68}) keyboard.keys[std::size_t(index)]->bind("C:\\Программы\\p.exe", "C:\\Программы\\p.exe");
+    for (int index : {57, 68})
+        keyboard.keys[std::size_t(index)]->bind("C:\\Программы\\p.exe", "C:\\Программы\\p.exe");
     keyboard.keys[57]->arguments = "\"C:\\My Files\\a.txt\"";
     keyboard.keys[68]->title.clear();
     keyboard.saveBindings();
@@ -89,7 +90,7 @@ TEST_F(BindingStoreTest, ReadingKeepsMissingTargetsAndRepairsWhatItCan) {
     const HotKey& first = *keyboard.keys[1];
     EXPECT_EQ(first.target, "C:\\gone.exe");
     EXPECT_EQ(first.title, "Gone");
-    EXPECT_EQ(first.workDir, "C:\\");  // a folder stored without its backslash reads as its parent
+    EXPECT_EQ(first.workDir, "C:\\"); // a folder stored without its backslash reads as its parent
     EXPECT_EQ(first.iconSource, "icons/computadora.ico");
     EXPECT_NE(first.icon, nullptr);
     EXPECT_EQ(keyboard.keys[2]->title, "Mine");
@@ -118,7 +119,7 @@ struct RecordedMenu : AppletMenu {
     void addApplet(const std::string& title) override { titles.push_back(title); }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(BindingStoreTest, AppletsAreReadInFileOrderWithTheirDefaults) {
     write("Applets.ini", "[main]\r\ncountApplets=3\r\n"

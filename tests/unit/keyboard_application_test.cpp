@@ -19,7 +19,7 @@ std::string slurp(const fs::path& path) {
 
 // A program folder of its own on disk, with the application wired to fakes.
 class ApplicationTest : public ::testing::Test {
-protected:
+  protected:
     fs::path folder = fs::temp_directory_path() / ("marlowin-app-" + std::to_string(::getpid()));
     FakeShell shell;
     FakeDialogs dialogs;
@@ -38,7 +38,9 @@ protected:
     void TearDown() override { fs::remove_all(folder); }
 
     std::string programDir() const { return folder.string() + "\\"; }
-    void writeSettings(const std::string& text) { std::ofstream(folder / "setting.ini", std::ios::binary) << text; }
+    void writeSettings(const std::string& text) {
+        std::ofstream(folder / "setting.ini", std::ios::binary) << text;
+    }
     std::string settingsText() const { return slurp(folder / "setting.ini"); }
     void start() {
         app.initialise(&picture, 681, 201);
@@ -46,7 +48,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(ApplicationTest, FirstStartUsesTheDefaults) {
     start();
@@ -65,7 +67,7 @@ TEST_F(ApplicationTest, FirstStartUsesTheDefaults) {
     EXPECT_EQ(window.progress, 0);
     EXPECT_EQ(app.keyboard->keyCount, 104);
     EXPECT_FALSE(app.busy);
-    EXPECT_FALSE(fs::exists(folder / "setting.ini"));  // reading never writes
+    EXPECT_FALSE(fs::exists(folder / "setting.ini")); // reading never writes
 }
 
 TEST_F(ApplicationTest, ValuesReadByTheProfileRules) {
@@ -100,8 +102,10 @@ TEST_F(ApplicationTest, SaveWritesTheApplicationKeysAndLeavesOtherSectionsAlone)
     window.at = {10, -20};
     ASSERT_TRUE(app.saveSettings());
     const std::string text = settingsText();
-    EXPECT_EQ(text.rfind("; mine\r\n[Foreign]\r\na=1\r\n[Key20]\r\nFileExeName=C:\\x.exe\r\n", 0), 0u) << text;
-    EXPECT_NE(text.find("[Position]\r\nx=10\r\ny=-20\r\nMask=" + programDir() + "Skin/WoodEN.jpg\r\n"
+    EXPECT_EQ(text.rfind("; mine\r\n[Foreign]\r\na=1\r\n[Key20]\r\nFileExeName=C:\\x.exe\r\n", 0), 0u)
+        << text;
+    EXPECT_NE(text.find("[Position]\r\nx=10\r\ny=-20\r\nMask=" + programDir() +
+                        "Skin/WoodEN.jpg\r\n"
                         "SkinName=Default\r\n"),
               std::string::npos)
         << text;
@@ -145,7 +149,7 @@ TEST_F(ApplicationTest, RefusedAutorunValueTurnsAutorunOff) {
     desktop.nextWrite = DesktopSession::AutorunWrite::refused;
     app.initialise(&picture, 681, 201);
     EXPECT_FALSE(app.inAutoRun);
-    EXPECT_EQ(dialogs.messages.at(0), "Program can not added to autorun");  // before the skin loads
+    EXPECT_EQ(dialogs.messages.at(0), "Program can not added to autorun"); // before the skin loads
 
     desktop.nextWrite = DesktopSession::AutorunWrite::keyUnavailable;
     app.inAutoRun = true;
@@ -160,7 +164,8 @@ TEST_F(ApplicationTest, ReadOnlySettingsFileIsReportedAndKeptWhole) {
     start();
     fs::permissions(folder / "setting.ini", fs::perms::owner_read);
     EXPECT_FALSE(app.saveSettings());
-    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Unable to write to " + programDir() + "setting.ini"}));
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{"Unable to write to " + programDir() + "setting.ini"}));
     EXPECT_EQ(settingsText(), "[Position]\r\nx=5\r\n");
     fs::permissions(folder / "setting.ini", fs::perms::owner_all);
 }
@@ -176,8 +181,10 @@ TEST(RelativeToProgram, FollowsTheDriveAndTheSharedFolders) {
         {"\\\\srv\\share\\a.jpg", "\\\\srv\\share\\a.jpg"},
         {"", ""},
     };
-    for (auto [path, relative] : cases) EXPECT_EQ(relativeToProgram(path, "C:\\Prog\\"), relative) << path;
-    EXPECT_EQ(relativeToProgram("\\\\srv\\share\\Prog\\Skin\\a.jpg", "\\\\SRV\\Share\\Prog\\"), "Skin\\a.jpg");
+    for (auto [path, relative] : cases)
+        EXPECT_EQ(relativeToProgram(path, "C:\\Prog\\"), relative) << path;
+    EXPECT_EQ(relativeToProgram("\\\\srv\\share\\Prog\\Skin\\a.jpg", "\\\\SRV\\Share\\Prog\\"),
+              "Skin\\a.jpg");
     EXPECT_EQ(relativeToProgram("C:\\Prog\\Sub\\b.jpg", "C:\\Prog\\Other\\"), "..\\Sub\\b.jpg");
 }
 
@@ -191,13 +198,15 @@ TEST_F(ApplicationTest, CatalogueMergesTheSettingsFileAndTheDescriptionFiles) {
     std::ofstream(folder / "Skin" / "SkinsA.ini", std::ios::binary)
         << "[Main]\r\nCountSkin=2\r\n[Skin_1]\r\nTitle=SNOW\r\nFileName=Skin\\SnowA.jpg\r\n"
            "[Skin_2]\r\nTitle=Dark\r\n";
-    std::ofstream(folder / "Skin" / "Skins huge.ini", std::ios::binary) << "[Main]\r\nCountSkin=2000000000\r\n";
+    std::ofstream(folder / "Skin" / "Skins huge.ini", std::ios::binary)
+        << "[Main]\r\nCountSkin=2000000000\r\n";
     std::ofstream(folder / "Skin" / "Other.ini", std::ios::binary)
         << "[Main]\r\nCountSkin=1\r\n[Skin_1]\r\nTitle=Never\r\n";
     start();
-    EXPECT_EQ(app.skinTitles, (std::vector<std::string>{"Wood", "Wood", "NoName", "SNOW", "Dark", "Graphite"}));
+    EXPECT_EQ(app.skinTitles,
+              (std::vector<std::string>{"Wood", "Wood", "NoName", "SNOW", "Dark", "Graphite"}));
     EXPECT_EQ(app.skinFiles, (std::vector<std::string>{"Skin\\WoodEN.jpg", "Skin\\WoodEN.jpg", "x.jpg",
-                                                        "Skin\\SnowA.jpg", "", "Skin\\GraphiteEN.jpg"}));
+                                                       "Skin\\SnowA.jpg", "", "Skin\\GraphiteEN.jpg"}));
     // "Skins huge.ini" claims two billion skins; read up to the bound, each is a "NoName" already known.
     app.saveSettings();
     KeyboardApplication again;

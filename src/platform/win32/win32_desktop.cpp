@@ -1,5 +1,6 @@
 #include "platform/win32/win32_desktop.h"
 
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 
 namespace {
@@ -31,7 +32,7 @@ std::wstring programTitle() {
     return name.substr(0, name.find_last_of(L'.'));
 }
 
-}  // namespace
+} // namespace
 
 bool Win32Desktop::ApplicationWindow::create(const std::wstring& title) {
     Creation c;
@@ -42,9 +43,22 @@ bool Win32Desktop::ApplicationWindow::create(const std::wstring& title) {
     return Window::create(c);
 }
 
-Win32Desktop::Win32Desktop() { applicationWindow_.create(programTitle()); }
+LRESULT Win32Desktop::ApplicationWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Closing the application (from the task manager, say) ends it the way closing its main window does.
+    if (message == WM_CLOSE) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return Window::handleMessage(message, wParam, lParam);
+}
 
-std::string Win32Desktop::programPath() { return win32::toUtf8(programFile()); }
+Win32Desktop::Win32Desktop() {
+    applicationWindow_.create(programTitle());
+}
+
+std::string Win32Desktop::programPath() {
+    return win32::toUtf8(programFile());
+}
 
 void Win32Desktop::setToolWindowStyle() {
     const HWND window = applicationWindow();
@@ -63,7 +77,8 @@ DesktopSession::AutorunWrite Win32Desktop::writeAutorunValue(const std::string& 
 }
 
 void Win32Desktop::deleteAutorunValue(const std::string& valueName) {
-    if (const UniqueKey key = openRunKey()) RegDeleteValueW(key.get(), win32::toWide(valueName).c_str());
+    const UniqueKey key = openRunKey();
+    if (key) RegDeleteValueW(key.get(), win32::toWide(valueName).c_str());
 }
 
 void Win32Desktop::showWindows(WindowHandle window) {

@@ -6,7 +6,7 @@
 // The process's hidden application window (the one a task-bar button would belong to: every
 // form is owned by it), the autorun value under the current user's Run key, and the program file.
 class Win32Desktop final : public DesktopSession {
-public:
+  public:
     Win32Desktop();
 
     HWND applicationWindow() const { return applicationWindow_.handle(); }
@@ -18,9 +18,9 @@ public:
     void showWindows(WindowHandle window) override;
     void hideWindows(WindowHandle window) override;
 
-private:
+  private:
     class ApplicationWindow : public win32::Window {
-    public:
+      public:
         bool create(const std::wstring& title);
     };
     ApplicationWindow applicationWindow_;
