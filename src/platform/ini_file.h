@@ -13,9 +13,14 @@
 // written: quotes around a value are kept.
 //
 // The file is read once when opened and written only by save(), as one crash-safe replacement of
-// the whole file. Reading never fails: a missing or unreadable file reads as empty.
+// the whole file. Reading never fails: a missing or unreadable file reads as empty. A missing
+// file whose temporary copy from an interrupted save is whole is read from that copy, and the
+// next save puts it in place.
+//
+// Names are plain: no line break, no "=" in a key, no "]" in a section, not starting with ";" or
+// "[". A value ends at its first line break (a line holds no more).
 class IniFile {
-public:
+  public:
     explicit IniFile(std::string path);
     ~IniFile();
     IniFile(IniFile&&) noexcept;
@@ -23,7 +28,8 @@ public:
 
     const std::string& path() const { return path_; }
 
-    std::string readString(const std::string& section, const std::string& key, const std::string& fallback) const;
+    std::string readString(const std::string& section, const std::string& key,
+                           const std::string& fallback) const;
     // The value as a 32-bit integer: decimal (negative too), "$" or "0x"/"0X" hexadecimal;
     // fallback for anything else (empty, "12abc", out of range).
     int readInteger(const std::string& section, const std::string& key, int fallback) const;
@@ -38,7 +44,8 @@ public:
     void eraseSection(const std::string& section);
 
     // Writes the whole file if anything changed since it was read or last saved. False when the
-    // file could not be written; the file on disk is then as it was.
+    // file could not be written (or exists but could not be read: writing would lose what it
+    // holds); the file on disk is then as it was.
     bool save();
 
     // The text the file would be written as (UTF-8, CRLF line ends, no byte-order mark).
@@ -47,8 +54,9 @@ public:
     // For callers that read from memory (tests, fuzzing): the rules above applied to bytes.
     static IniFile fromBytes(const std::vector<unsigned char>& bytes);
 
-private:
+  private:
     struct Content;
+    IniFile(std::string path, std::unique_ptr<Content> content);
     std::string path_;
     std::unique_ptr<Content> content_;
 };
