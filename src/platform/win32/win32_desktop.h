@@ -22,6 +22,9 @@ class Win32Desktop final : public DesktopSession {
     class ApplicationWindow : public win32::Window {
       public:
         bool create(const std::wstring& title);
+
+      protected:
+        LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     };
     ApplicationWindow applicationWindow_;
 };
