@@ -6,6 +6,7 @@
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/ini_file.h"
 #include "platform/shell.h"
 
 #include <array>
@@ -20,12 +21,20 @@ public:
     virtual void applySkinColor(Color color, Color fontColor) = 0;
 };
 
+// The "Set applet" submenu of the main window's key menu.
+class AppletMenu {
+public:
+    virtual ~AppletMenu() = default;
+    virtual void addApplet(const std::string& title) = 0;
+};
+
 // What the keyboard reaches the platform and the main window through; not owned.
 struct KeyboardServices {
     Shell* shell = nullptr;
     Dialogs* dialogs = nullptr;
     Clock* clock = nullptr;
     SkinColorTarget* skinColorTarget = nullptr;
+    AppletMenu* appletMenu = nullptr;
 };
 
 // The keyboard: the skin picture, the keys cut from it and the state of the key being held.
@@ -71,8 +80,15 @@ public:
     Color dominantColor() const;
     void changeSkin(const std::string& file);
 
-    // The key bindings; the store that reads them arrives with the settings file.
-    void loadBindings() {}
+    // The key bindings in the settings file, one section per bound key.
+    void writeBindings(IniFile& file) const;
+    void saveBindings();
+    void readBindings(const IniFile& file);
+    void loadBindings();
+
+    void loadApplets();
+    void buildAppletMenu();
+    Applet findApplet(const std::string& title) const;
 
 private:
     void linkKeysToColors();

@@ -17,6 +17,10 @@ class Window {
     virtual ~Window();
 
     HWND handle() const { return hwnd_; }
+    // Destroys the window while the object can still handle what that sends (WM_DESTROY).
+    void destroy() {
+        if (hwnd_) DestroyWindow(hwnd_);
+    }
 
   protected:
     struct Creation {
