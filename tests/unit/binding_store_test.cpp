@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -12,7 +13,9 @@ namespace fs = std::filesystem;
 
 class BindingStoreTest : public ::testing::Test {
   protected:
-    fs::path folder = fs::temp_directory_path() / ("marlowin-keys-" + std::to_string(::getpid()));
+    fs::path folder =
+        fs::temp_directory_path() / ("marlowin-keys-" + std::to_string(::getpid()) + "-" +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
     FakeShell shell;
     FakeDialogs dialogs;
     MemoryCanvas canvas{{681, 201}};

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -109,7 +110,10 @@ Bitmap filled(int width, int height, Color color) {
 
 class SkinFileTest : public ClavantTest {
   protected:
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "marlowin-skin-test";
+    // One folder per test and process: CTest runs the cases of this suite side by side.
+    std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                   ("marlowin-skin-" + std::to_string(::getpid()) + "-" +
+                                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
     RecordedColors colors;
 
     void SetUp() override {

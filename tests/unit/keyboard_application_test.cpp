@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -20,7 +21,9 @@ std::string slurp(const fs::path& path) {
 // A program folder of its own on disk, with the application wired to fakes.
 class ApplicationTest : public ::testing::Test {
   protected:
-    fs::path folder = fs::temp_directory_path() / ("marlowin-app-" + std::to_string(::getpid()));
+    fs::path folder =
+        fs::temp_directory_path() / ("marlowin-app-" + std::to_string(::getpid()) + "-" +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
     FakeShell shell;
     FakeDialogs dialogs;
     FakeClock clock;
