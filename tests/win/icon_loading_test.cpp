@@ -3,6 +3,7 @@
 
 #include "keyboard/hot_key.h"
 #include "platform/win32/dib_canvas.h"
+#include "platform/win32/shell_icon.h"
 #include "platform/win32/win32_shell.h"
 
 #include <gtest/gtest.h>
@@ -108,3 +109,24 @@ TEST(ShellIcons, ADocumentGetsTheIconOfItsType) {
 }
 
 } // namespace
+
+TEST(IconSharing, KeysWithOneSourceShareItsImagesWhileAnyShowsThem) {
+    TempFolder folder;
+    Win32Shell shell;
+    const std::string file = folder.write("shared.ico", iconFileBytes({{32, green}}));
+    auto first = shell.extractIcon(file, 0);
+    auto second = shell.extractIcon(file, 0);
+    ASSERT_TRUE(first && second);
+    const auto& a = dynamic_cast<const ShellIcon&>(*first);
+    const auto& b = dynamic_cast<const ShellIcon&>(*second);
+    EXPECT_EQ(a.images(), b.images());
+    EXPECT_EQ(a.imageFor({24, 24}), b.imageFor({24, 24}));
+    EXPECT_NE(shell.fileIcon(file), nullptr);  // the shell's icon of the file is another source
+    first.reset();
+    second.reset();
+    // Once no key shows it, a changed file is read afresh.
+    folder.write("shared.ico", iconFileBytes({{32, red}}));
+    DibCanvas canvas({32, 32});
+    canvas.drawIcon(*shell.extractIcon(file, 0), {0, 0}, {32, 32});
+    EXPECT_EQ(canvas.pixel(16, 16), red);
+}

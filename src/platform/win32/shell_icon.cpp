@@ -20,19 +20,19 @@ Size iconImageSize(HICON icon) {
 std::unique_ptr<ShellIcon> ShellIcon::load(ImageSource source) {
     win32::UniqueIcon first = source(GetSystemMetrics(SM_CXICON));
     if (!first) return nullptr;
-    return std::make_unique<ShellIcon>(std::move(source), std::move(first));
+    return std::make_unique<ShellIcon>(std::make_shared<Images>(std::move(source), std::move(first)));
 }
 
-ShellIcon::ShellIcon(ImageSource source, win32::UniqueIcon first)
+ShellIcon::Images::Images(ImageSource source, win32::UniqueIcon first)
     : source_(std::move(source)), natural_(iconImageSize(first.get())) {
-    images_.emplace(std::max(natural_.width, natural_.height), std::move(first));
+    bySize_.emplace(std::max(natural_.width, natural_.height), std::move(first));
 }
 
-HICON ShellIcon::imageFor(Size size) const {
+HICON ShellIcon::Images::imageFor(Size size) {
     const int pixels = std::max(size.width, size.height);
-    if (auto found = images_.find(pixels); found != images_.end()) return found->second.get();
+    if (auto found = bySize_.find(pixels); found != bySize_.end()) return found->second.get();
     win32::UniqueIcon image = source_(pixels);
     // The source failed where it once succeeded (the file has gone): keep drawing what we have.
-    if (!image) return images_.begin()->second.get();
-    return images_.emplace(pixels, std::move(image)).first->second.get();
+    if (!image) return bySize_.begin()->second.get();
+    return bySize_.emplace(pixels, std::move(image)).first->second.get();
 }

@@ -67,13 +67,23 @@ std::string Win32Shell::expandEnvironment(const std::string& text) {
     }
 }
 
+std::unique_ptr<Icon> Win32Shell::sharedIcon(const std::string& key, ShellIcon::ImageSource source) {
+    if (auto images = icons_[key].lock()) return std::make_unique<ShellIcon>(std::move(images));
+    auto icon = ShellIcon::load(std::move(source));
+    if (!icon) return nullptr;
+    std::erase_if(icons_, [](const auto& entry) { return entry.second.expired(); });
+    icons_[key] = icon->images();
+    return icon;
+}
+
 std::unique_ptr<Icon> Win32Shell::extractIcon(const std::string& file, int index) {
-    return ShellIcon::load(
-        [file, index](int pixels) { return win32::loadFileIconImage(file, index, pixels); });
+    return sharedIcon("icon|" + std::to_string(index) + "|" + file,
+                      [file, index](int pixels) { return win32::loadFileIconImage(file, index, pixels); });
 }
 
 std::unique_ptr<Icon> Win32Shell::fileIcon(const std::string& path) {
-    return ShellIcon::load([path](int pixels) { return win32::loadShellIconImage(path, pixels); });
+    return sharedIcon("shell|" + path,
+                      [path](int pixels) { return win32::loadShellIconImage(path, pixels); });
 }
 
 std::optional<std::string> Win32Shell::resolveShortcut(const std::string& linkFile) {

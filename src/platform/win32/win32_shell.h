@@ -1,6 +1,10 @@
 #pragma once
 
 #include "platform/shell.h"
+#include "platform/win32/shell_icon.h"
+
+#include <map>
+#include <memory>
 
 #include <windows.h>
 
@@ -21,5 +25,10 @@ class Win32Shell final : public Shell {
                    int showMode) override;
 
   private:
+    // Icons of one source (file and index, or a file's shell icon) are loaded once and shared
+    // while any key shows them.
+    std::unique_ptr<Icon> sharedIcon(const std::string& key, ShellIcon::ImageSource source);
+
     HWND owner_ = nullptr;
+    std::map<std::string, std::weak_ptr<ShellIcon::Images>> icons_;
 };
