@@ -25,6 +25,7 @@ struct BoundKeyboard {
         for (int i = 0; i < keyboard.keyCount; ++i) {
             keyboard.keys[std::size_t(i)]->target = "C:\\p.exe";
             keyboard.keys[std::size_t(i)]->setIcon("C:\\p.exe");
+            keyboard.keys[std::size_t(i)]->title = "Программа " + std::to_string(i);
         }
     }
 };
@@ -37,6 +38,20 @@ void RedrawAllKeysBound(benchmark::State& state) {
     }
 }
 BENCHMARK(RedrawAllKeysBound)->Unit(benchmark::kMicrosecond);
+
+// The mouse moving from one key group to another: one composition with a raised key and its title.
+void HoverChangingGroup(benchmark::State& state) {
+    BoundKeyboard bound;
+    const HotKey& a = *bound.keyboard.keys[45];
+    const HotKey& q = *bound.keyboard.keys[31];
+    bool onA = false;
+    for (auto _ : state) {
+        const HotKey& to = (onA = !onA) ? a : q;
+        bound.keyboard.dispatchEvent(0, to.x + 2, to.y + 2, std::uint8_t(EventKind::Hover));
+        benchmark::DoNotOptimize(bound.canvas.picture.pixels().data());
+    }
+}
+BENCHMARK(HoverChangingGroup)->Unit(benchmark::kMicrosecond);
 
 // The floor: one copy of a 681 x 201 picture.
 void CopyPictureOnce(benchmark::State& state) {
@@ -52,6 +67,8 @@ BENCHMARK(CopyPictureOnce)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    return runBenchmarksWithRatios(argc, argv,
-                                   {{"redraw / one picture copy", "RedrawAllKeysBound", "CopyPictureOnce"}});
+    return runBenchmarksWithRatios(
+        argc, argv,
+        {{"redraw / one picture copy", "RedrawAllKeysBound", "CopyPictureOnce"},
+         {"hover to another group / one picture copy", "HoverChangingGroup", "CopyPictureOnce"}});
 }
