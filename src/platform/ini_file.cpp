@@ -247,11 +247,13 @@ void IniFile::writeBool(const std::string& section, const std::string& key, bool
 
 void IniFile::eraseSection(const std::string& section) {
     Content& content = *content_;
-    const auto start = content.sectionStart(trimmed(section));
-    if (!start) return;
-    content.lines.erase(content.lines.begin() + std::ptrdiff_t(*start),
-                        content.lines.begin() + std::ptrdiff_t(content.sectionEnd(*start)));
-    content.changed = true;
+    // Every section of the name goes: a later twin would otherwise be read in its place, and a
+    // key the user cleared would come back bound at the next start.
+    while (const auto start = content.sectionStart(trimmed(section))) {
+        content.lines.erase(content.lines.begin() + std::ptrdiff_t(*start),
+                            content.lines.begin() + std::ptrdiff_t(content.sectionEnd(*start)));
+        content.changed = true;
+    }
 }
 
 bool IniFile::save() {

@@ -41,6 +41,7 @@ class IniFile {
     void writeString(const std::string& section, const std::string& key, const std::string& value);
     void writeInteger(const std::string& section, const std::string& key, int value);
     void writeBool(const std::string& section, const std::string& key, bool value);
+    // Removes every section of that name with its keys.
     void eraseSection(const std::string& section);
 
     // Writes the whole file if anything changed since it was read or last saved. False when the
