@@ -206,11 +206,27 @@ const Change changes[] = {
     {"ReplaceInTheFirstOfTwoSections", "s", "k", "9"},
     {"NewKeyInASection", "B", "new", "5"},
     {"NewSection", "Key3", "Title", "t"},
-    {"EraseTheFirstOfTwoSections", "s", nullptr, nullptr},
+    {"EraseASection", "B", nullptr, nullptr},
     {"EraseAMissingSection", "none", nullptr, nullptr},
 };
 
 class SameChanges : public ::testing::TestWithParam<Change> {};
+
+// Our decided difference: the profile functions erase only the first of two same-named sections,
+// so the second one (a cleared key's stale twin, say) would be read in its place.
+TEST(IniProfile, ErasingRemovesTwinSectionsThatTheProfileFunctionsLeave) {
+    const std::string content = "[S]\r\nk=1\r\n[B]\r\ny=2\r\n[s]\r\nk=2\r\n";
+    TempFolder folder;
+    const std::string ours = folder.write("ours.ini", content);
+    const std::string theirs = folder.write("theirs.ini", content);
+    IniFile ini(ours);
+    ini.eraseSection("s");
+    ASSERT_TRUE(ini.save());
+    profileWrite(theirs, "s", nullptr, nullptr);
+    EXPECT_EQ(profileString(theirs, "S", "k"), "2");
+    EXPECT_EQ(profileString(ours, "S", "k"), none);
+    EXPECT_EQ(profileString(ours, "B", "y"), "2");
+}
 
 // The same change made by us and by the profile functions reads the same, by either reader.
 TEST_P(SameChanges, AsTheProfileFunctions) {
