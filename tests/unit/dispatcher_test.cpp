@@ -38,8 +38,8 @@ class FakeHost : public KeyboardHost {
 };
 
 // Key indexes of the layout at height 201.
-constexpr int F1 = 1, key1 = 17, backspace = 29, tab = 30, keyQ = 31, keyA = 45, leftShift = 57,
-              rightShift = 68, leftCtrl = 69, rightCtrl = 76, insert = 77, esc = 0;
+constexpr int F1 = 1, key1 = 17, tab = 30, keyQ = 31, keyA = 45, leftShift = 57, rightShift = 68,
+              leftCtrl = 69, rightCtrl = 76, insert = 77, esc = 0;
 constexpr int vkShift = 0x10, vkCtrl = 0x11, vkA = 0x41, vkQ = 0x51, vkCaps = 0x14;
 
 class DispatcherTest : public ::testing::Test {
