@@ -51,6 +51,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     dialogs.setOwner(desktop.applicationWindow());
     if (!form.create()) return 0;
     dialogs.setOwner(form.handle());
+    // Owned by the hidden application window, the main window gets no task-bar button of its own.
+    SetWindowLongPtrW(form.handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(desktop.applicationWindow()));
 
     ShowWindow(form.handle(), SW_SHOWNORMAL);
     SetForegroundWindow(form.handle());
