@@ -45,14 +45,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     Win32Clock clock;
     KeyboardApplication application;
     desktop.setToolWindowStyle();
-    TForm1 form(application);
-    application.services = {&form, &desktop, {&shell, &dialogs, &clock, &form, &form}};
+    TForm1 form(application, shell, desktop.applicationWindow());
+    application.services = {&form, &desktop, {&shell, &dialogs, &clock, &form, &form, &form}};
     shell.setOwner(desktop.applicationWindow());
     dialogs.setOwner(desktop.applicationWindow());
     if (!form.create()) return 0;
     dialogs.setOwner(form.handle());
-    // Owned by the hidden application window, the main window gets no task-bar button of its own.
-    SetWindowLongPtrW(form.handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(desktop.applicationWindow()));
 
     ShowWindow(form.handle(), SW_SHOWNORMAL);
     SetForegroundWindow(form.handle());

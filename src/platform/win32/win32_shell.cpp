@@ -11,6 +11,8 @@
 #include <shlobj.h>
 
 #include <string_view>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -105,9 +107,51 @@ std::optional<std::string> Win32Shell::resolveShortcut(const std::string& linkFi
 
 void Win32Shell::shellOpen(const std::string& file, const std::string& parameters, const std::string& folder,
                            int showMode) {
-    // The shell may hand the start to COM objects of the file's type.
-    const win32::ComScope com;
-    const std::wstring wideParameters = win32::toWide(parameters), wideFolder = win32::toWide(folder);
-    ShellExecuteW(owner_, nullptr, win32::toWide(file).c_str(), orNull(wideParameters), orNull(wideFolder),
-                  showMode);
+    shellOpen(owner_, file, parameters, folder, showMode);
+}
+
+void Win32Shell::shellOpen(HWND owner, const std::string& file, const std::string& parameters,
+                           const std::string& folder, int showMode) {
+    // The started program is another process: it may take the foreground only if we let it.
+    AllowSetForegroundWindow(ASFW_ANY);
+    // A slow target (a network path, a program that takes its time over DDE) must not hold the
+    // window: the start runs on a thread of its own.
+    auto start = [launches = launches_, owner, file = win32::toWide(file),
+                  parameters = win32::toWide(parameters), folder = win32::toWide(folder), showMode] {
+        {
+            // The shell may hand the start to COM objects of the file's type, apartment-threaded.
+            const win32::ComScope com;
+            ShellExecuteW(owner, nullptr, file.c_str(), orNull(parameters), orNull(folder), showMode);
+        }
+        launches->end();
+    };
+    launches_->begin();
+    try {
+        std::thread(start).detach();
+    } catch (const std::system_error&) {
+        start(); // no thread to be had: better a slow start than none
+    }
+}
+
+Win32Shell::~Win32Shell() {
+    // Starts still under way get a moment to finish; a hung one is left to the end of the process.
+    launches_->waitForAll(std::chrono::seconds(10));
+}
+
+void Win32Shell::Launches::begin() {
+    const std::lock_guard lock(mutex_);
+    ++running_;
+}
+
+void Win32Shell::Launches::end() {
+    {
+        const std::lock_guard lock(mutex_);
+        --running_;
+    }
+    finished_.notify_all();
+}
+
+void Win32Shell::Launches::waitForAll(std::chrono::milliseconds limit) {
+    std::unique_lock lock(mutex_);
+    finished_.wait_for(lock, limit, [this] { return running_ == 0; });
 }
