@@ -109,8 +109,10 @@ GlyphPainter toTray(int w, int h) {
 
 GlyphPainter openWindow() {
     GlyphPainter p(16, 16, small);
-    p.fill(roundRect(1.5, 2.5, 14.5, 13.5, 1.6), blue);
-    p.fill(roundRect(3, 5.5, 13, 12, 0.4), white);
+    // A dark frame: the icon must stand out on a highlighted (blue) item as well.
+    p.fill(roundRect(1.5, 2.5, 14.5, 13.5, 1.6), 0x2C3E50);
+    p.fill(roundRect(2.7, 3.6, 13.3, 5.6, 0.4), 0x5DADE2);
+    p.fill(roundRect(2.7, 6.6, 13.3, 12.3, 0.4), white);
     return p;
 }
 
