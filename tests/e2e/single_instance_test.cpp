@@ -70,6 +70,8 @@ struct CommandLineCase {
 class SaveWord : public MarlowinTest, public ::testing::WithParamInterface<CommandLineCase> {};
 
 TEST_P(SaveWord, DecidesWhetherASecondInstanceRunsBesideTheFirst) {
+    // The second instance takes the activation; the first must not hide itself for that.
+    folder.writeSettings("[Setting]\r\nhiddenWhereNotAct=0\r\n");
     const ChildProcess& first = start();
     const HWND firstWindow = waitForMainWindow(first);
 
