@@ -9,13 +9,7 @@ void Clavant::init(bool passive_, Canvas* canvas_, int areaWidth_, int areaHeigh
     passive = passive_;
     pressTick = 0;
     heldKey = 0;
-    loadSkin(file);
-    skinWidth = skin.width();
-    skinHeight = skin.height();
-    if (!passive) buildLayout(skin);
-    loadBindings();
-    redraw();
-    linkKeysToColors();
+    changeSkin(file);
 }
 
 void Clavant::computeKeySize() {

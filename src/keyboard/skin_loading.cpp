@@ -45,6 +45,7 @@ bool Clavant::loadDefaultSkin() {
 
 Color Clavant::dominantColor() const { return ::dominantColor(skin); }
 
+// Also the second half of init: everything from the skin on.
 void Clavant::changeSkin(const std::string& file) {
     loadSkin(file);
     skinWidth = skin.width();
