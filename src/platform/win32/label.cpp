@@ -7,12 +7,8 @@ namespace win32 {
 bool Label::create(HWND parent, Rect place, const std::wstring& caption, Alignment alignment) {
     caption_ = caption;
     alignment_ = alignment;
-    Creation c;
-    c.className = L"MarlowinLabel";
-    c.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    c.place = {place.left, place.top, place.right, place.bottom};
-    c.parent = parent;
-    return Window::create(c);
+    return createChild(L"MarlowinLabel", parent, {place.left, place.top, place.right, place.bottom},
+                       WS_CLIPSIBLINGS);
 }
 
 void Label::setFont(HFONT font) {

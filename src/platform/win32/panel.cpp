@@ -7,12 +7,8 @@ namespace win32 {
 bool Panel::create(HWND parent, Rect place, const std::wstring& caption, Point captionAt) {
     caption_ = caption;
     captionAt_ = captionAt;
-    Creation c;
-    c.className = L"MarlowinPanel";
-    c.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-    c.place = {place.left, place.top, place.right, place.bottom};
-    c.parent = parent;
-    return Window::create(c);
+    return createChild(L"MarlowinPanel", parent, {place.left, place.top, place.right, place.bottom},
+                       WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
 }
 
 void Panel::setColors(COLORREF background, COLORREF text) {

@@ -7,12 +7,7 @@ bool PictureBox::create(HWND parent, Point at) {
     canvas.onChanged = [this] {
         if (handle()) InvalidateRect(handle(), nullptr, FALSE);
     };
-    Creation c;
-    c.className = L"MarlowinPicture";
-    c.style = WS_CHILD | WS_VISIBLE;
-    c.place = {at.x, at.y, at.x + size.width, at.y + size.height};
-    c.parent = parent;
-    return Window::create(c);
+    return createChild(L"MarlowinPicture", parent, {at.x, at.y, at.x + size.width, at.y + size.height});
 }
 
 LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

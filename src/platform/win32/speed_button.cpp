@@ -21,12 +21,8 @@ COLORREF mix(COLORREF base, COLORREF other, double share) {
 } // namespace
 
 bool SpeedButton::create(HWND parent, Rect place) {
-    Creation c;
-    c.className = L"MarlowinSpeedButton";
-    c.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    c.place = {place.left, place.top, place.right, place.bottom};
-    c.parent = parent;
-    return Window::create(c);
+    return createChild(L"MarlowinSpeedButton", parent, {place.left, place.top, place.right, place.bottom},
+                       WS_CLIPSIBLINGS);
 }
 
 void SpeedButton::setGlyph(HBITMAP glyph) {

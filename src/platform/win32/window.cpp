@@ -39,6 +39,15 @@ bool Window::create(const Creation& c) {
     return hwnd_ != nullptr;
 }
 
+bool Window::createChild(const wchar_t* className, HWND parent, RECT place, DWORD extraStyle) {
+    Creation c;
+    c.className = className;
+    c.style = WS_CHILD | WS_VISIBLE | extraStyle;
+    c.place = place;
+    c.parent = parent;
+    return create(c);
+}
+
 LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }

@@ -36,6 +36,8 @@ class Window {
     };
     // Registers the class on first use and creates the window; false when Windows refuses.
     bool create(const Creation& creation);
+    // A visible child control at place (parent's client coordinates), with extra styles.
+    bool createChild(const wchar_t* className, HWND parent, RECT place, DWORD extraStyle = 0);
 
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
