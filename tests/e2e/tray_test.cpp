@@ -87,9 +87,14 @@ TEST_F(Tray, TheIconsMenuOpensOnARightClickWithOpenFirstAndCloseLastAndOpenKeeps
         << "\"Открыть\" takes the icon away";
 
     // Hiding again while the icon is there: still one icon.
-    leftClickAt(panelHideButton);
-    EXPECT_TRUE(waitUntil(5s, [&] { return !IsWindowVisible(window); }))
-        << "the panel's hide button does not hide";
+    // Under load Wine maps a window a moment after it reports it visible; a press that came
+    // before the window was there is made again.
+    bool hidden = false;
+    for (int attempt = 0; attempt < 3 && !hidden; ++attempt) {
+        leftClickAt(panelHideButton);
+        hidden = waitUntil(2s, [&] { return !IsWindowVisible(window); });
+    }
+    EXPECT_TRUE(hidden) << "the panel's hide button does not hide";
     std::this_thread::sleep_for(300ms);
     EXPECT_EQ(notificationIconsOf(window), std::vector<UINT>{tray::iconId});
     EXPECT_TRUE(notificationIconsOf(applicationWindowOf(window)).empty());
