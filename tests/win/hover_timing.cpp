@@ -1,6 +1,8 @@
 // Prints how long a hover that moves the highlight to another key group takes on the window's
 // DIB canvas, every key bound to its own icon: the composition of the whole keyboard off screen
 // and its copy to the window's picture, as the pointer goes back and forth between two keys.
+#include "timing_keyboard.h"
+
 #include "keyboard/clavant.h"
 #include "platform/win32/dib_canvas.h"
 #include "platform/win32/tick_clock.h"
@@ -16,16 +18,6 @@ namespace {
 
 using Stopwatch = std::chrono::steady_clock;
 
-void bindEveryKey(Clavant& keyboard, Shell& shell) {
-    const std::string library = shell.expandEnvironment("%SystemRoot%\\system32\\shell32.dll");
-    for (int i = 0; i < keyboard.keyCount; ++i) {
-        HotKey& key = *keyboard.keys[std::size_t(i)];
-        key.setTarget(library);
-        key.setIcon(library + "?" + std::to_string(i));
-        if (!key.icon) key.setIcon(library + "?" + std::to_string(i % 8));
-    }
-}
-
 Point centreOf(const HotKey& key) {
     return {key.x + key.width / 2, key.y + key.height / 2};
 }
@@ -38,17 +30,9 @@ int main() {
     Clavant keyboard;
     keyboard.services.shell = &shell;
     keyboard.services.clock = &clock;
-    keyboard.skin = Bitmap(681, 201);
-    for (Color& pixel : keyboard.skin.pixels())
-        pixel = 0x6090B0;
-    keyboard.skinWidth = keyboard.skin.width();
-    keyboard.skinHeight = keyboard.skin.height();
-    keyboard.areaWidth = 681;
-    keyboard.areaHeight = 201;
     keyboard.labelBackColor = 0xFFFFFF;
     DibCanvas window({681, 201});
-    keyboard.canvas = &window;
-    keyboard.buildLayout(keyboard.skin);
+    layOutTimingKeyboard(keyboard, window);
     bindEveryKey(keyboard, shell);
 
     // F and J: bindable keys of different groups in the middle of the keyboard.

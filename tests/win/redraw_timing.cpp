@@ -1,5 +1,7 @@
 // Prints how long one redraw of the whole keyboard takes on a DIB canvas, with every key bound
 // to an icon (each key its own icon, as after binding 104 different programs).
+#include "timing_keyboard.h"
+
 #include "keyboard/clavant.h"
 #include "keyboard/layout.h"
 #include "platform/win32/dib_canvas.h"
@@ -22,32 +24,14 @@ double millisecondsPerRedraw(Clavant& keyboard, int redraws) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count() / redraws;
 }
 
-void bindEveryKey(Clavant& keyboard, Shell& shell) {
-    const std::string library = shell.expandEnvironment("%SystemRoot%\\system32\\shell32.dll");
-    for (int i = 0; i < keyboard.keyCount; ++i) {
-        HotKey& key = *keyboard.keys[std::size_t(i)];
-        key.setTarget(library);
-        key.setIcon(library + "?" + std::to_string(i));
-        if (!key.icon) key.setIcon(library + "?" + std::to_string(i % 8));
-    }
-}
-
 } // namespace
 
 int main() {
     Win32Shell shell;
     Clavant keyboard;
     keyboard.services.shell = &shell;
-    keyboard.skin = Bitmap(681, 201);
-    for (Color& pixel : keyboard.skin.pixels())
-        pixel = 0x6090B0;
-    keyboard.skinWidth = keyboard.skin.width();
-    keyboard.skinHeight = keyboard.skin.height();
-    keyboard.areaWidth = 681;
-    keyboard.areaHeight = 201;
     DibCanvas window({681, 201});
-    keyboard.canvas = &window;
-    keyboard.buildLayout(keyboard.skin);
+    layOutTimingKeyboard(keyboard, window);
 
     const double plain = millisecondsPerRedraw(keyboard, 200);
     bindEveryKey(keyboard, shell);
